@@ -325,8 +325,8 @@ bool PortableProfile::GetStruct(const char* section, const char* key, void* buff
     if (!e || !e->hasValue) return false;
     std::string_view v = e->value;
     if (v.size() < 2 * static_cast<uint64_t>(size) + 2) {
-        DebugLog("PortableProfile: [%s] %s has %zu digits, %u bytes expected\n", section, key,
-                 v.size(), size);
+        DebugLog("PortableProfile: [%s] %s has %lu digits, %lu bytes expected\n", section, key,
+                 static_cast<unsigned long>(v.size()), static_cast<unsigned long>(size));
         return false;
     }
     // Bytes are stored as they are decoded, so a bad digit or checksum leaves the bytes
