@@ -9,6 +9,7 @@ packages=(
   googletest
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick
+  libcairo2-dev libpango1.0-dev libturbojpeg0-dev fonts-dejavu-core
 )
 
 missing=()
