@@ -121,7 +121,9 @@ TEST_F(MacroListTest, AFailedSaveKeepsTheStoredMacros)
     SaveMacroList({Macro("kept", 2)}, dir.Folder());
     const std::string before = Store();
     // A folder where the new store would be written makes every write fail.
-    std::filesystem::create_directories(MacroStorePath(dir.Folder()) + ".new");
+    const std::string blocker = MacroStorePath(dir.Folder()) + ".new";
+    std::filesystem::create_directories(blocker);
+    TempDir::Write(blocker + kDirSep + "inside", "x");  // not empty, so it cannot be removed
     SaveMacroList({}, dir.Folder());
     EXPECT_EQ(before, Store());
 }
