@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   googletest
   wine wine32:i386 wine64
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils x11-xkb-utils xdotool imagemagick
   libcairo2-dev libpango1.0-dev libturbojpeg0-dev fonts-dejavu-core
 )
 
