@@ -612,17 +612,22 @@ RgbImage SkinPainter::PaintThumb(bool pointingDown)
     // Hard edges: a blended edge pixel would not be the transparent colour and would show.
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     const double w = kThumbWidth, h = kThumbHeight, tip = 5;
+    // Cut corners: the slider takes the colour of pixel (0,0) as the transparent one.
     if (pointingDown) {
-        cairo_move_to(cr, 0, 0);
-        cairo_line_to(cr, w, 0);
+        cairo_move_to(cr, 2, 0);
+        cairo_line_to(cr, w - 2, 0);
+        cairo_line_to(cr, w, 2);
         cairo_line_to(cr, w, h - tip);
         cairo_line_to(cr, w / 2, h);
         cairo_line_to(cr, 0, h - tip);
+        cairo_line_to(cr, 0, 2);
     } else {
         cairo_move_to(cr, w / 2, 0);
         cairo_line_to(cr, w, tip);
-        cairo_line_to(cr, w, h);
-        cairo_line_to(cr, 0, h);
+        cairo_line_to(cr, w, h - 2);
+        cairo_line_to(cr, w - 2, h);
+        cairo_line_to(cr, 2, h);
+        cairo_line_to(cr, 0, h - 2);
         cairo_line_to(cr, 0, tip);
     }
     cairo_close_path(cr);
