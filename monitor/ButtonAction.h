@@ -7,11 +7,11 @@
 
 #include "SettingsBlock.h"
 
-// KeyModifiers bits. Bits 1-4 shifted right by one are the HID modifier bits (Ctrl, Shift,
-// Alt, GUI) that the mouse plays itself, so the PC reads them the same way.
+// KeyModifiers bits, the one assignment the whole suite uses: captions, the shortcut dialog
+// and the PC's key playback.
 constexpr uint8_t kModifierNone = 0x01;
-constexpr uint8_t kModifierCtrl = 0x02;
-constexpr uint8_t kModifierShift = 0x04;
+constexpr uint8_t kModifierShift = 0x02;
+constexpr uint8_t kModifierCtrl = 0x04;
 constexpr uint8_t kModifierAlt = 0x08;
 constexpr uint8_t kModifierWin = 0x10;
 

@@ -55,6 +55,9 @@ TEST_F(DeviceEventButtonAction, ModifierOrder)
         // "No modifier" wins over any other bit.
         {0x04, 0x1F, {Down(0x04)}, {Up(0x04)}},
         {0x04, 0, {Down(0x04)}, {Up(0x04)}},
+        // The raw bits: bit 1 is Shift, bit 2 Ctrl; Ctrl is still pressed first.
+        {0x04, 0x02, {Down(0xE1), Down(0x04)}, {Up(0x04), Up(0xE1)}},
+        {0x04, 0x06, {Down(0xE0), Down(0xE1), Down(0x04)}, {Up(0x04), Up(0xE1), Up(0xE0)}},
         // No key: only the modifiers.
         {0x00, kModifierWin, {Down(0xE3)}, {Up(0xE3)}},
     };
