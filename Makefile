@@ -25,9 +25,10 @@ win64: setup
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
 	@cmake --build build/win64
 
-dist: win32
+dist: win32 native
 	@rm -rf dist
 	@cmake --install build/win32 --prefix dist >/dev/null
+	@build/native/bin/skingen resources/skins dist/skins
 	@echo "program folder: dist/"
 
 test: setup

@@ -334,8 +334,12 @@ private:
     {
         std::string prefix;
         if (!Once(!m_result.layout.picturePrefix.empty(), "pictures", s) ||
-            !s.Word(0, "picture name prefix", prefix) || !s.NoMoreThan(1))
+            !s.Word(0, "picture name prefix", prefix) || !s.NoMoreThan(2))
             return false;
+        if (s.Count() == 2) {
+            if (s.Arg(1).quoted || s.Arg(1).text != "lossless") return s.Fail("'pictures' takes only the word lossless after the prefix");
+            m_result.layout.lossless = true;
+        }
         if (!IsPlainFileName(prefix)) return s.Fail("picture prefix '" + prefix + "' is not a plain name");
         m_result.layout.picturePrefix = prefix;
         return true;

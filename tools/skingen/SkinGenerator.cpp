@@ -77,15 +77,19 @@ std::string SkinGenerator::ButtonPosValue(const SkinControl& c)
 std::vector<std::string> SkinGenerator::ScreenPictures(const SkinLayout& l)
 {
     const std::string& p = l.picturePrefix;
-    return {p + "_mask.bmp", p + "_normal.jpg", p + "_over.jpg", p + "_down.jpg", p + "_disable.jpg"};
+    const std::string ext = l.lossless ? ".bmp" : ".jpg";
+    return {p + "_mask.bmp", p + "_normal" + ext, p + "_over" + ext, p + "_down" + ext, p + "_disable" + ext};
 }
 
 bool SkinGenerator::Generate(const SkinLayout& l, const std::string& outDir)
 {
     const std::vector<std::string> pictures = ScreenPictures(l);
     bool ok = BmpWriter::Write(SkinPainter::PaintMask(l), Join(outDir, pictures[0]));
-    for (int i = 0; i < 4; ++i)
-        ok = JpegWriter::Write(SkinPainter::Paint(l, kStates[i]), Join(outDir, pictures[i + 1]), kJpegQuality) && ok;
+    for (int i = 0; i < 4; ++i) {
+        const RgbImage image = SkinPainter::Paint(l, kStates[i]);
+        const std::string path = Join(outDir, pictures[i + 1]);
+        ok = (l.lossless ? BmpWriter::Write(image, path) : JpegWriter::Write(image, path, kJpegQuality)) && ok;
+    }
     for (const ExtraPicture& e : l.extras) ok = WriteExtra(l, e, outDir) && ok;
 
     // Written key by key through the same INI functions the program reads them with, so the

@@ -97,6 +97,7 @@ struct SkinLayout {
     int outlineSize = 0;
     std::string iniName;
     std::string picturePrefix;
+    bool lossless = false;  // state pictures as .bmp: their exact colours are read back
     bool mouse = false;
     SkinRect mouseRect;
     std::vector<SkinPanel> panels;

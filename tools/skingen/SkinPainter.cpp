@@ -333,24 +333,27 @@ void DrawPalette(cairo_t* cr, const SkinRect& r)
     cairo_surface_flush(target);
     unsigned char* data = cairo_image_surface_get_data(target);
     const int stride = cairo_image_surface_get_stride(target);
+    // Integer sector starts and an integer middle row, so that the pure colours, white and
+    // black appear exactly.
+    const int mid = r.h / 2;
     for (int y = 0; y < r.h; ++y) {
         auto* row = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(r.y + y) * stride);
-        const double v = r.h > 1 ? static_cast<double>(y) / (r.h - 1) : 0.5;
+        const bool light = y < mid;
+        const double t = light ? (mid - y) / static_cast<double>(mid)
+                               : (y - mid) / static_cast<double>(std::max(1, r.h - 1 - mid));
         for (int x = 0; x < r.w; ++x) {
             double red, green, blue;
             if (x >= hueWidth) {
-                red = green = blue = 1.0 - v;
+                red = green = blue = 1.0 - static_cast<double>(y) / std::max(1, r.h - 1);
             } else {
-                const double hue = 6.0 * x / hueWidth;
-                const int sector = static_cast<int>(hue) % 6;
-                const double f = hue - std::floor(hue);
+                const int sector = x * 6 / hueWidth;
+                const int s0 = sector * hueWidth / 6, s1 = (sector + 1) * hueWidth / 6;
+                const double f = (x - s0) / static_cast<double>(s1 - s0);
                 const double c[6][3] = {{1, f, 0}, {1 - f, 1, 0}, {0, 1, f}, {0, 1 - f, 1}, {f, 0, 1}, {1, 0, 1 - f}};
-                red = c[sector][0], green = c[sector][1], blue = c[sector][2];
-                const double t = std::abs(v - 0.5) * 2;  // 0 at the middle row
-                const double toward = v < 0.5 ? 1.0 : 0.0;
-                red += (toward - red) * t;
-                green += (toward - green) * t;
-                blue += (toward - blue) * t;
+                const double toward = light ? 1.0 : 0.0;
+                red = c[sector][0] + (toward - c[sector][0]) * t;
+                green = c[sector][1] + (toward - c[sector][1]) * t;
+                blue = c[sector][2] + (toward - c[sector][2]) * t;
             }
             auto byte = [](double c) { return static_cast<uint32_t>(std::lround(std::clamp(c, 0.0, 1.0) * 255)); };
             row[r.x + x] = (byte(red) << 16) | (byte(green) << 8) | byte(blue);

@@ -259,3 +259,21 @@ TEST(SkinFiles, PicturesTheCodeNamesMatchTheirControls)
         }
     }
 }
+
+TEST(SkinFiles, PaletteHoldsThePureColoursExactly)
+{
+    // The colour dialog takes the colour of the pixel under the mouse from its Normal picture.
+    const SkinLayout l = LayoutOf("skin_dpi_color.ini");
+    Picture normal;
+    ASSERT_TRUE(ReadBmp(kSkins + "/" + SkinGenerator::ScreenPictures(l)[1], normal));
+    const SkinRect palette = l.Find(4)->rect;
+    std::set<std::vector<uint8_t>> seen;
+    for (int y = palette.y; y < palette.y + palette.h; ++y)
+        for (int x = palette.x; x < palette.x + palette.w; ++x) {
+            const uint8_t* p = &normal.rgb[(static_cast<size_t>(y) * normal.width + x) * 3];
+            seen.insert({p[0], p[1], p[2]});
+        }
+    for (std::vector<uint8_t> pure : {std::vector<uint8_t>{255, 0, 0}, {0, 255, 0}, {0, 0, 255},
+                                      {255, 255, 255}, {0, 0, 0}})
+        EXPECT_EQ(seen.count(pure), 1u) << int(pure[0]) << "," << int(pure[1]) << "," << int(pure[2]);
+}
