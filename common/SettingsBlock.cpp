@@ -175,3 +175,16 @@ void ClearChangeFlags(SettingsBlock* block)
     FillFlags(block->OptionsChanged, 0);
     FillFlags(block->OTGSpeedChanged, 0);
 }
+
+void MakeBlockSafe(SettingsBlock* block)
+{
+    for (ProfileRecord& r : block->Profiles) {
+        r.ProFileName[sizeof r.ProFileName - 1] = '\0';
+        r.GameFile[sizeof r.GameFile - 1] = '\0';
+        for (ButtonRecord& b : r.MacroKeyInfo) {
+            b.MacroName[sizeof b.MacroName - 1] = '\0';
+            b.ProgramPath[sizeof b.ProgramPath - 1] = '\0';
+            if (b.EventCount > kButtonEventBytes / 4) b.EventCount = kButtonEventBytes / 4;
+        }
+    }
+}

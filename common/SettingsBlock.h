@@ -211,3 +211,8 @@ void MarkChanges(const SettingsBlock* lastApplied, SettingsBlock* edited);
 void MarkAllChanged(SettingsBlock* block);
 void MarkProfileChanged(SettingsBlock* block, int profile);
 void ClearChangeFlags(SettingsBlock* block);
+
+// A block that came from another process or a file may hold anything: this makes every text
+// end within its field and every button's event count fit its events, so that no reader can
+// run past a record. Everything else is left as it is.
+void MakeBlockSafe(SettingsBlock* block);

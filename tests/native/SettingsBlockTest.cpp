@@ -214,4 +214,28 @@ TEST(SettingsBlock, MarkProfileChangedTouchesOnlyThatProfile)
     EXPECT_EQ(0, std::memcmp(before.get(), b.get(), sizeof *b));
 }
 
+TEST(SettingsBlock, MakeBlockSafeBoundsEveryTextAndEventCount)
+{
+    auto b = FilledBlock(0xFF);
+    MakeBlockSafe(b.get());
+    for (const ProfileRecord& r : b->Profiles) {
+        EXPECT_EQ(249u, strnlen(r.ProFileName, sizeof r.ProFileName));
+        EXPECT_EQ(501u, strnlen(r.GameFile, sizeof r.GameFile));
+        for (const ButtonRecord& button : r.MacroKeyInfo) {
+            EXPECT_EQ(24u, strnlen(button.MacroName, sizeof button.MacroName));
+            EXPECT_EQ(261u, strnlen(button.ProgramPath, sizeof button.ProgramPath));
+            EXPECT_EQ(40, button.EventCount);
+        }
+    }
+    EXPECT_EQ(-1, b->CurrentProfile);  // left for the readers to range-check
+    EXPECT_EQ(-1, b->SettingsChanged[4]);
+
+    auto sane = FilledBlock(0);
+    SetAllDefaults(sane.get());
+    sane->Profiles[0].MacroKeyInfo[2].EventCount = 40;
+    auto copy = std::make_unique<SettingsBlock>(*sane);
+    MakeBlockSafe(copy.get());
+    EXPECT_EQ(0, std::memcmp(sane.get(), copy.get(), sizeof *sane));
+}
+
 }  // namespace
