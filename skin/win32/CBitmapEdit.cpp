@@ -1,5 +1,6 @@
 #include "CBitmapEdit.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "SkinMessages.h"
