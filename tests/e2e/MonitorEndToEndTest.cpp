@@ -84,7 +84,7 @@ TEST_F(MonitorEndToEnd, AHandOverSendsOnlyTheFlaggedPartsAndEndsWith1256)
     block->CpiStepChanged[4] = 1;
     ASSERT_TRUE(shared.Write(block.get()));
     option.Clear();
-    SendMessageA(MonitorWindow(), kMsgApplyAllSetting, 0, 0);
+    SendToMonitor(kMsgApplyAllSetting);
 
     ASSERT_TRUE(PumpUntil([&] { return option.Count(kMsgApplyFinished) == 1; }, 10000)) << "no 1256";
     const std::vector<std::string> expected = {"F 01880200000000" "74", "F 03030800000000" "F1",
@@ -167,12 +167,12 @@ TEST_F(MonitorEndToEnd, OnlyATextNoticeOfExactly151BytesIsShown)
         const std::string text = "size " + std::to_string(size);
         std::memcpy(data.data() + 1, text.c_str(), text.size());
         COPYDATASTRUCT copy{0, static_cast<DWORD>(size), data.data()};
-        EXPECT_EQ(1, SendMessageA(MonitorWindow(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy))) << size;
+        EXPECT_EQ(1, SendToMonitor(WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy))) << size;
     }
     // A text without its NUL is cut at the end of the data.
     std::vector<char> full(151, 'x');
     COPYDATASTRUCT copy{0, 151, full.data()};
-    SendMessageA(MonitorWindow(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
+    SendToMonitor(WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
 
     ASSERT_TRUE(PumpUntil([&] { return notices.Count(kMsgNotice) == 2; }, 5000));
     EXPECT_EQ((std::vector<ReceivedMessage>{{kMsgNotice, kNoticeText, 0}, {kMsgNotice, kNoticeText, 0}}),
@@ -191,15 +191,13 @@ TEST_F(MonitorEndToEnd, AHostileBlockInTheMappingIsSurvived)
     for (uint8_t fill : {0xFF, 0x7F, 0x80}) {
         std::memset(block.get(), fill, sizeof *block);
         ASSERT_TRUE(shared.Write(block.get()));
-        SendMessageA(MonitorWindow(), kMsgApplyAllSetting, 0, 0);
+        SendToMonitor(kMsgApplyAllSetting);
         // Button events with function codes and macros made of garbage.
         for (const char* button : {"4000 0001", "4000 0101", "5000 0010", "000A 0003", "F000 0021", "1000 0001"})
             Vmouse(std::string("--event ") + button);
     }
     ASSERT_TRUE(PumpUntil([&] { return option.Count(kMsgApplyFinished) == 3; }, 60000));
-    DWORD_PTR result = 0;
-    EXPECT_NE(0, SendMessageTimeoutA(MonitorWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result))
-        << "Monitor stopped answering";
+    EXPECT_EQ(0, SendToMonitor(WM_NULL)) << "Monitor stopped answering";
     EXPECT_TRUE(m_monitor.Running());
     // An out-of-range current profile selects the first profile on the mouse.
     const std::vector<std::string> frames = FramesFrom(Transcript(), static_cast<size_t>(end));

@@ -33,9 +33,11 @@ void SuiteFixture::TearDown()
     if (HWND monitor = MonitorWindow()) PostMessageA(monitor, WM_COMMAND, kCmdExit, 0);
     if (m_monitor.Running() && m_monitor.Wait(15000) < 0) ADD_FAILURE() << "Monitor did not end after its exit command";
     m_monitor.Kill();
-    if (HWND vmouse = FindWindowA(nullptr, kVirtualMouseTitle)) PostMessageA(vmouse, WM_CLOSE, 0, 0);
-    m_vmouse.Wait(5000);
+    if (m_vmouse.Running()) Vmouse("--quit");
+    if (m_vmouse.Running() && m_vmouse.Wait(10000) < 0) ADD_FAILURE() << "vmouse did not quit";
     m_vmouse.Kill();
+    // The next test needs the names and the pipe free again.
+    PumpUntil([] { return !FindWindowA(nullptr, kMonitorTitle) && !FindWindowA(nullptr, kVirtualMouseTitle); }, 10000);
 }
 
 void SuiteFixture::WriteConfig(const std::string& text) { TempDir::Write(m_dir.File("config.ini"), text); }
@@ -53,6 +55,17 @@ void SuiteFixture::StartMonitor(const std::string& arguments)
 }
 
 HWND SuiteFixture::MonitorWindow() const { return FindWindowA(nullptr, kMonitorTitle); }
+
+LRESULT SuiteFixture::SendToMonitor(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR result = 0;
+    HWND monitor = MonitorWindow();
+    if (!monitor || !SendMessageTimeoutA(monitor, message, wParam, lParam, SMTO_NORMAL, 30000, &result)) {
+        ADD_FAILURE() << "Monitor did not answer message " << message;
+        return -1;
+    }
+    return static_cast<LRESULT>(result);
+}
 
 int SuiteFixture::Vmouse(const std::string& command)
 {

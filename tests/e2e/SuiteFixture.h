@@ -30,6 +30,8 @@ protected:
     // Starts Monitor against the virtual mouse and waits for its window.
     void StartMonitor(const std::string& arguments = "");
     HWND MonitorWindow() const;
+    // SendMessage that fails the test instead of hanging when Monitor does not answer.
+    LRESULT SendToMonitor(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // Runs a second vmouse.exe with a remote command; its exit code.
     int Vmouse(const std::string& command);
 
