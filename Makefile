@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 CMAKE_GEN := -G Ninja
 
-.PHONY: all setup native win32 win64 dist test run clean
+.PHONY: all setup native win32 win64 dist test run bench clean
 
 all: dist
 
@@ -33,6 +33,9 @@ dist: win32 native
 
 test: setup
 	@tools/run-tests.sh
+
+bench: setup
+	@tools/run-bench.sh
 
 run: dist
 	@tools/run-suite.sh

@@ -21,6 +21,7 @@ public:
     bool Running() const;
     void Kill();
     DWORD Id() const { return m_id; }
+    HANDLE Native() const { return m_process.get(); }
 
 private:
     UniqueHandle m_process;

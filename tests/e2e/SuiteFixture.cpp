@@ -4,6 +4,7 @@
 
 #include "ProcessLink.h"
 #include "ProgramFolder.h"
+#include "VmouseCommandLine.h"
 
 namespace {
 
@@ -65,6 +66,16 @@ LRESULT SuiteFixture::SendToMonitor(UINT message, WPARAM wParam, LPARAM lParam)
         return -1;
     }
     return static_cast<LRESULT>(result);
+}
+
+bool SuiteFixture::SendMouseEvent(uint16_t kind, uint16_t value)
+{
+    HWND vmouse = FindWindowA(nullptr, kVirtualMouseTitle);
+    RemoteCommand command{static_cast<uint32_t>(RemoteCommandCode::Event), kind, value};
+    COPYDATASTRUCT data{kRemoteCommandTag, sizeof command, &command};
+    DWORD_PTR result = 0;
+    return vmouse && SendMessageTimeoutA(vmouse, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_NORMAL, 10000,
+                                         &result) && result;
 }
 
 int SuiteFixture::Vmouse(const std::string& command)

@@ -32,6 +32,8 @@ protected:
     HWND MonitorWindow() const;
     // SendMessage that fails the test instead of hanging when Monitor does not answer.
     LRESULT SendToMonitor(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Hands the running vmouse an event to send, as `vmouse.exe --event` does.
+    bool SendMouseEvent(uint16_t kind, uint16_t value);
     // Runs a second vmouse.exe with a remote command; its exit code.
     int Vmouse(const std::string& command);
 
