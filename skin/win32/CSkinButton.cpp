@@ -113,7 +113,7 @@ void CSkinButton::Paint(HDC dc, const RECT& client, HBITMAP picture)
 
 LRESULT CSkinButton::OnEraseBackground(HDC) { return TRUE; }
 
-LRESULT CSkinButton::OnMouseMove(UINT keys, POINT)
+LRESULT CSkinButton::OnMouseMove(UINT keys, POINT point)
 {
     const LRESULT result = Default();
     const bool leftHeld = (keys & MK_LBUTTON) != 0;
@@ -127,9 +127,9 @@ LRESULT CSkinButton::OnMouseMove(UINT keys, POINT)
         }
         return result;
     }
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    HWND under = WindowFromPoint(cursor);
+    // Where the mouse was for this message: the cursor position may already be further on.
+    ClientToScreen(Handle(), &point);
+    HWND under = WindowFromPoint(point);
     if (!under || under == Handle()) return result;
     if (m_hover) {
         m_hover = false;
@@ -149,9 +149,9 @@ LRESULT CSkinButton::OnKillFocus(HWND)
     return result;
 }
 
-LRESULT CSkinButton::OnCaptureChanged(HWND)
+LRESULT CSkinButton::OnCaptureChanged(HWND gaining)
 {
-    if (m_hover) {
+    if (m_hover && gaining != Handle()) {
         // Only our own capture is ours to give up; another window may have taken it already.
         if (GetCapture() == Handle()) ReleaseCapture();
         InvalidateRect(Handle(), nullptr, FALSE);
