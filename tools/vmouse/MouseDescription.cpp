@@ -77,7 +77,7 @@ std::vector<std::string> DescribeMemory(const MouseMemory& memory)
     std::string levels;
     for (uint8_t level : page.DpiLevels) levels += FormatText(" %u", level);
     lines.push_back(FormatText("DPI level %u of%s", profile.DpiLevel, levels.c_str()));
-    lines.push_back(FormatText("Sensitivity X %u Y %u (tenths)", page.SensitivityX, page.SensitivityY));
+    lines.push_back(FormatText("Sensitivity X %u Y %u", page.SensitivityX / 10u, page.SensitivityY / 10u));
     lines.push_back(FormatText("Light mode %u, rate %u, option 0x%02X", page.LightMode, page.LightRate,
                                page.LightOption));
     std::string colours;

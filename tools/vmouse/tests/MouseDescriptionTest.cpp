@@ -38,6 +38,8 @@ TEST(MouseDescription, ShowsTheCurrentProfile)
     profile.DpiLevel = 4;
     const uint8_t levels[] = {4, 8, 16, 32, 64};
     std::copy(std::begin(levels), std::end(levels), profile.Settings.begin() + 84);
+    profile.Settings[74] = 120;
+    profile.Settings[75] = 95;
     profile.Settings[71] = 2;
     profile.Settings[72] = 25;
     profile.Settings[73] = 0x80;
@@ -48,6 +50,7 @@ TEST(MouseDescription, ShowsTheCurrentProfile)
     ASSERT_EQ(lines.size(), 5u + 16u);
     EXPECT_EQ(lines[0], "Profile 4 of 5, report interval 2 ms");
     EXPECT_EQ(lines[1], "DPI level 4 of 4 8 16 32 64");
+    EXPECT_EQ(lines[2], "Sensitivity X 12 Y 9");
     EXPECT_EQ(lines[3], "Light mode 2, rate 25, option 0x80");
     EXPECT_EQ(lines[4].substr(0, 14), "Colours FF0080");
     EXPECT_EQ(lines[5], "B1 Left button");
