@@ -12,8 +12,9 @@
 namespace {
 
 constexpr uint8_t kA = 4, kB = 5, kShift = 0xE1;
-// Far above what a loaded test machine needs; the benchmark reports the real error.
-constexpr double kToleranceMs = 25;
+// Only a sanity bound: on a shared, busy machine a thread may wait for a processor for tens of
+// milliseconds. A wrong schedule is off by whole delays; the benchmark reports the real error.
+constexpr double kToleranceMs = 150;
 
 MacroEvent Press(uint8_t key, uint16_t delay) { return {key, kMacroPress, delay}; }
 MacroEvent Release(uint8_t key, uint16_t delay) { return {key, kMacroRelease, delay}; }
