@@ -243,7 +243,11 @@ ProfileRecord& CMonitorWnd::ActiveProfile() { return m_block->Profiles[ActivePro
 
 void CMonitorWnd::ApplyPointer()
 {
-    ChangeBlock([&](SettingsBlock&) { ApplyPointerSettings(&ActiveProfile(), m_mouseKey.get(), Handle()); });
+    // Windows is told on a copy: the broadcast may take a while, and the apply thread must not
+    // wait for it to take its own copy of the block.
+    ProfileRecord profile = ActiveProfile();
+    ApplyPointerSettings(&profile, m_mouseKey.get(), Handle());
+    ChangeBlock([&](SettingsBlock&) { ActiveProfile().Acceleration = profile.Acceleration; });
 }
 
 LRESULT CMonitorWnd::OnApplyAllSetting(WPARAM mode)
