@@ -34,7 +34,7 @@ protected:
         return ScreenPixel(button.Handle(), 30, 15);
     }
 
-    NoticeHost host;
+    NoticeHost& host = NoticeHost::Shared();
     UniqueGdi<HBITMAP> normal, over, down, disable;
 };
 

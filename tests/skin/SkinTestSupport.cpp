@@ -16,9 +16,22 @@ std::ostream& operator<<(std::ostream& out, const Notice& n)
 
 void PrintTo(const Notice& notice, std::ostream* out) { *out << notice; }
 
-NoticeHost::NoticeHost(int width, int height)
+NoticeHost& NoticeHost::Shared()
 {
-    Create("KestrinVardo.TestHost", "skin test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 100, 100, width, height);
+    static NoticeHost* host = [] {
+        auto* created = new NoticeHost;
+        created->Create("KestrinVardo.TestHost", "skin test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 100, 100, 400,
+                        300);
+        return created;
+    }();
+    host->Activate();
+    host->notices.clear();
+    return *host;
+}
+
+void NoticeHost::Activate()
+{
+    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(Handle());
     SetActiveWindow(Handle());
     // The display maps the window in its own time; input sent before that goes elsewhere.

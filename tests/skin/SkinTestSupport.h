@@ -26,9 +26,14 @@ void PrintTo(const Notice& notice, std::ostream* out);
 // which is left out).
 class NoticeHost : public Widget {
 public:
-    NoticeHost(int width = 400, int height = 300);
+    // One window for all tests: Wine on a display without a window manager waits about a
+    // second for every top-level window that goes away. Each use starts with no notices.
+    static NoticeHost& Shared();
     std::vector<Notice> Take();
     std::vector<Notice> notices;
+
+private:
+    void Activate();
 
 protected:
     LRESULT OnCommand(UINT id, UINT code, HWND control) override;

@@ -43,7 +43,7 @@ protected:
         Pump(20);
     }
 
-    NoticeHost host;
+    NoticeHost& host = NoticeHost::Shared();
     UniqueGdi<HBITMAP> background;
     CclickHSlider slider;
 };
@@ -115,7 +115,7 @@ TEST_F(SliderTest, TheThumbIsShapedByItsTopLeftColour)
 
 TEST(SliderCreation, AMissingThumbPictureMakesNoWindow)
 {
-    NoticeHost host;
+    NoticeHost& host = NoticeHost::Shared();
     CclickHSlider slider;
     EXPECT_FALSE(slider.Create(SkinFolder() + "no_such_thumb.bmp", 0, 0, 200, 16, host.Handle(), 1));
     EXPECT_EQ(slider.Handle(), nullptr);
