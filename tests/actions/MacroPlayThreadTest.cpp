@@ -229,9 +229,11 @@ TEST(MacroPlayThreadInput, ReachesTheSystemInputStream)
     SendInputSink sink;
     MacroPlayThread player(sink);
     ASSERT_TRUE(player.Start());
-    // F11 and F12: keys no program of the test desktop acts on.
-    player.Request(MacroButton({Press(68, 10), Release(68, 10), Press(69, 10), Release(69, 10)}));
-    PumpMessagesFor(400);
+    PumpMessagesFor(50);
+    // F11 and F12: keys no program of the test desktop acts on. The lead-in (a mouse event that
+    // only waits) lets this thread reach its message loop, which the hook runs from.
+    player.Request(MacroButton({{kMacroMouseLeft, 3, 100}, Press(68, 10), Release(68, 10), Press(69, 10), Release(69, 10)}));
+    PumpMessagesFor(500);
     UnhookWindowsHookEx(hook);
     g_hookedKeys = nullptr;
     EXPECT_EQ((std::vector<DWORD>{VK_F11, VK_F11 | 0x10000, VK_F12, VK_F12 | 0x10000}), keys);
