@@ -1,5 +1,7 @@
-# Sourced by the test and run scripts: a private Xvfb display and a private Wine prefix
-# under build/, started and stopped by the caller, never touching ~/.wine or a user's display.
+# Sourced by the test and run scripts: a private Xvfb display and a fresh private Wine prefix
+# under build/wine/, started and stopped by the caller, never touching ~/.wine or a user's
+# display. Each session has its own prefix, so runs side by side never meet in one wineserver
+# (the suite's kernel objects, pipe and window titles are fixed names).
 
 # win32 where this machine can run 32-bit Wine; win64 where the kernel cannot execute
 # 32-bit code (the 64-bit build of the same sources is tested there instead).
@@ -10,7 +12,7 @@ wine_arch() {
 wine_env() {  # wine_env ARCH ROOT
   WINE_ARCH=$1
   export WINEARCH=$1
-  export WINEPREFIX=$2/build/wineprefix-$1
+  export WINEPREFIX=$2/build/wine/$1-$$
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   if [ "$1" = win32 ]; then WINE=/usr/lib/wine/wine; else WINE=/usr/lib/wine/wine64; fi
@@ -38,7 +40,11 @@ start_wine() {
 }
 
 stop_session() {
-  [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k >/dev/null 2>&1 || true
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+    "$WINESERVER" -k >/dev/null 2>&1 || true
+    "$WINESERVER" -w >/dev/null 2>&1 || true
+    rm -rf "$WINEPREFIX"
+  fi
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
   XVFB_PID=
 }
