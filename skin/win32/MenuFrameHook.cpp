@@ -65,6 +65,14 @@ LRESULT CALLBACK FrameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             DrawFrame(hwnd, dc.get());
             return 0;
         }
+        case WM_PAINT: {
+            // Where the system draws the menu's border inside the client area (Wine does),
+            // the frame goes over it once the menu has painted.
+            const LRESULT result = CallWindowProcA(old, hwnd, message, wParam, lParam);
+            WindowDc dc(hwnd, true);
+            DrawFrame(hwnd, dc.get());
+            return result;
+        }
         case WM_PRINT: {
             const LRESULT result = CallWindowProcA(old, hwnd, message, wParam, lParam);
             DrawFrame(hwnd, reinterpret_cast<HDC>(wParam));
