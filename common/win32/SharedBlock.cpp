@@ -29,15 +29,22 @@ SharedBlock::CreateResult SharedBlock::Create()
 
 bool SharedBlock::Open()
 {
-    m_mutex.reset(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kBlockMutexName));
+    OpenBlockMutex();
+    return OpenMapping() == OpenResult::Opened;
+}
+
+void SharedBlock::OpenBlockMutex() { m_mutex.reset(::OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kBlockMutexName)); }
+
+SharedBlock::OpenResult SharedBlock::OpenMapping()
+{
     m_mapping.reset(OpenFileMappingA(FILE_MAP_READ | FILE_MAP_WRITE, FALSE, kMappingName));
-    if (!m_mapping) return false;
+    if (!m_mapping) return OpenResult::NoMapping;
     m_view.reset(MapViewOfFile(m_mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
     if (!m_view) {
         m_mapping.reset();
-        return false;
+        return OpenResult::NoView;
     }
-    return true;
+    return OpenResult::Opened;
 }
 
 namespace {

@@ -13,6 +13,11 @@ public:
     CreateResult Create();
     // Option: opens what a running Monitor created. false when there is no mapping.
     bool Open();
+    // The two halves of Open, for a caller that does other work between them and tells a
+    // missing mapping from one that cannot be mapped.
+    void OpenBlockMutex();
+    enum class OpenResult { Opened, NoMapping, NoView };
+    OpenResult OpenMapping();
 
     bool HasMutex() const { return static_cast<bool>(m_mutex); }
     bool HasView() const { return static_cast<bool>(m_view); }

@@ -41,6 +41,15 @@ void SuiteFixture::TearDown()
     PumpUntil([] { return !FindWindowA(nullptr, kMonitorTitle) && !FindWindowA(nullptr, kVirtualMouseTitle); }, 10000);
 }
 
+void SuiteFixture::InstallOption()
+{
+    namespace fs = std::filesystem;
+    const std::string bin = GetProgramFolder();
+    fs::copy_file(bin + "Option.exe", m_dir.File("Option.exe"), fs::copy_options::overwrite_existing);
+    // The build writes the skins beside its bin folders (build/skins).
+    fs::copy(bin + "..\\..\\skins", m_dir.File("skins"), fs::copy_options::recursive);
+}
+
 void SuiteFixture::WriteConfig(const std::string& text) { TempDir::Write(m_dir.File("config.ini"), text); }
 
 void SuiteFixture::StartVirtualMouse(const std::string& options)

@@ -26,6 +26,8 @@ protected:
     std::vector<TranscriptLine> Transcript() const { return ReadTranscript(TranscriptPath()); }
 
     void WriteConfig(const std::string& text);
+    // Puts the real Option.exe (instead of the marker) and the skins into the folder.
+    void InstallOption();
     void StartVirtualMouse(const std::string& options = "");
     // Starts Monitor against the virtual mouse and waits for its window.
     void StartMonitor(const std::string& arguments = "");

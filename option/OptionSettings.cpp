@@ -1,0 +1,7 @@
+#include "OptionSettings.h"
+
+OptionSettings& Settings()
+{
+    static OptionSettings settings{};
+    return settings;
+}
