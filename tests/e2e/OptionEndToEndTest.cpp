@@ -18,7 +18,7 @@ namespace {
 const std::string kSelectProfile1 = "F 02010000000000FC";
 const std::string kSelectProfile3 = "F 02030000000000FA";
 
-enum MainKey { kNewProfile = 1, kEditProfile = 4, kProfile1 = 5, kProfile3 = 7, kClose = 11, kOk = 12, kApply = 14 };
+enum MainKey { kNewProfile = 1, kEditProfile = 4, kProfile1 = 5, kProfile3 = 7, kClose = 11, kOk = 12, kApply = 14, kResetAll = 45 };
 enum ProfileKey { kNameBox = 1, kProgramBox = 2, kProfileOk = 4 };
 
 struct WindowsOfProcess {
@@ -226,6 +226,22 @@ TEST_F(OptionEndToEnd, AProfileButtonOnTheMouseShowsItsProfileInOption)
     ASSERT_EQ(0, Vmouse("--event 0800 0003"));
     EXPECT_TRUE(PumpUntil([&] { return KeyBackground(kProfile3) == checked; }, 10000)) << "profile 3 is not shown";
     EXPECT_EQ(unchecked, KeyBackground(kProfile1));
+}
+
+TEST_F(OptionEndToEnd, ResetAllRewritesTheWholeMouseWithTheFactorySettings)
+{
+    StartBoth();
+    StartOption();
+    Click(kProfile3);
+    const size_t before = FrameTexts(Transcript()).size();
+    Click(kResetAll);
+    ASSERT_TRUE(PumpUntil([&] { return OtherOptionWindows().size() == 1; }, 5000)) << "no warning";
+    Click(1, OtherOptionWindows()[0], "skin_reset_all_warn.ini");  // its OK
+    ASSERT_GT(WaitForFrame(kSelectProfile1, before), 0) << "the mouse was not rewritten";
+    const std::vector<std::string> frames = FrameTexts(Transcript());
+    EXPECT_EQ(DefaultFullTransfer(0), std::vector<std::string>(frames.begin() + static_cast<long>(before), frames.end()));
+    EXPECT_EQ(0, ConfigCurrentProfile());
+    EXPECT_TRUE(PumpUntil([&] { return OkAndApplyEnabled(); }, 10000));
 }
 
 TEST_F(OptionEndToEnd, UnpluggingTheMouseClosesOption)
