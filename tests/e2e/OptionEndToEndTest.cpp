@@ -18,7 +18,7 @@ namespace {
 const std::string kSelectProfile1 = "F 02010000000000FC";
 const std::string kSelectProfile3 = "F 02030000000000FA";
 
-enum MainKey { kNewProfile = 1, kEditProfile = 4, kProfile1 = 5, kProfile3 = 7, kClose = 11, kOk = 12, kApply = 14, kResetAll = 45 };
+enum MainKey { kNewProfile = 1, kEditProfile = 4, kProfile1 = 5, kProfile3 = 7, kClose = 11, kOk = 12, kApply = 14, kResetAll = 45, kImport = 2, kExport = 3 };
 enum ProfileKey { kNameBox = 1, kProgramBox = 2, kProfileOk = 4 };
 
 struct WindowsOfProcess {
@@ -135,13 +135,44 @@ protected:
     }
 
     // The apply's time stamp is written after every file: once it is back, all are.
-    void ApplyAndWaitForTheFiles() const
+    void ClearTimeStamp() const
     {
-        const std::string config = Folder() + "config.ini";
-        WritePrivateProfileStringA("HidAccessCode", nullptr, nullptr, config.c_str());
-        Click(kApply);
-        ASSERT_TRUE(PumpUntil([&] { return !CIniFile(config).GetString("HidAccessCode", "Code", "").empty(); }, 5000))
+        WritePrivateProfileStringA("HidAccessCode", nullptr, nullptr, (Folder() + "config.ini").c_str());
+    }
+    void WaitForTheFiles() const
+    {
+        const CIniFile config(Folder() + "config.ini");
+        ASSERT_TRUE(PumpUntil([&] { return !config.GetString("HidAccessCode", "Code", "").empty(); }, 5000))
             << "the apply did not write its time stamp";
+    }
+
+    // Answers the open or save dialog that Option shows now with a path, as a user types it.
+    void ChooseFile(const std::string& path) const
+    {
+        ASSERT_TRUE(PumpUntil([&] { return OtherOptionWindows().size() == 1; }, 10000)) << "no file dialog";
+        GUITHREADINFO focus{};
+        focus.cbSize = sizeof focus;
+        ASSERT_TRUE(PumpUntil([&] {
+            return GetGUIThreadInfo(GetWindowThreadProcessId(OtherOptionWindows()[0], nullptr), &focus) && focus.hwndFocus;
+        }, 5000));
+        SendMessageA(focus.hwndFocus, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+        Type("\r");
+        ASSERT_TRUE(PumpUntil([&] { return OtherOptionWindows().empty(); }, 5000)) << "the file dialog stayed open";
+    }
+
+    // Opens the profile manager with a main window key, types into its boxes and ends it with OK.
+    void NameProfile(int openKey, const std::string& typedName, const std::string& typedProgram = "") const
+    {
+        Click(openKey);
+        ASSERT_TRUE(PumpUntil([&] { return OtherOptionWindows().size() == 1; }, 5000)) << "no profile manager";
+        const HWND manager = OtherOptionWindows()[0];
+        for (auto [key, typed] : {std::pair{kNameBox, typedName}, std::pair{kProgramBox, typedProgram}}) {
+            if (typed.empty()) continue;
+            Click(key, manager, "skin_profile.ini");
+            Type(typed);
+        }
+        Click(kProfileOk, manager, "skin_profile.ini");
+        ASSERT_TRUE(PumpUntil([&] { return OtherOptionWindows().empty(); }, 5000)) << "the manager stayed open";
     }
 
     std::string ProfileText(int profile, const char* key) const
@@ -267,20 +298,32 @@ TEST_F(OptionEndToEnd, TheProfileManagerKeepsTwentyLettersOfANameAndEmptiesOrKee
         {kNewProfile, "", "", "", ""},                              // empty fields: both cleared
     };
     for (const Step& step : steps) {
-        Click(step.openKey);
-        ASSERT_TRUE(PumpUntil([&] { return OtherOptionWindows().size() == 1; }, 5000)) << "no profile manager";
-        const HWND manager = OtherOptionWindows()[0];
-        for (auto [key, typed] : {std::pair{kNameBox, step.typedName}, std::pair{kProgramBox, step.typedProgram}}) {
-            if (typed.empty()) continue;
-            Click(key, manager, "skin_profile.ini");
-            Type(typed);
-        }
-        Click(kProfileOk, manager, "skin_profile.ini");
-        ASSERT_TRUE(PumpUntil([&] { return OtherOptionWindows().empty(); }, 5000)) << "the manager stayed open";
-        ApplyAndWaitForTheFiles();
+        NameProfile(step.openKey, step.typedName, step.typedProgram);
+        ClearTimeStamp();
+        Click(kApply);
+        WaitForTheFiles();
         EXPECT_EQ(step.name, ProfileText(0, "ProFileName")) << "after typing \"" << step.typedName << "\"";
         EXPECT_EQ(step.program, ProfileText(0, "GameFile"));
     }
+}
+
+TEST_F(OptionEndToEnd, AnExportedProfileComesBackByImport)
+{
+    StartOption();
+    NameProfile(kNewProfile, "SAVED");
+    const std::string exported = Folder() + "saved.gmp";
+    Click(kExport);
+    ChooseFile(exported);
+    ASSERT_TRUE(PumpUntil([&] { return FileExists(exported); }, 5000)) << "nothing exported";
+    EXPECT_EQ("saved", CIniFile(exported).GetString("Setting", "ProFileName", ""));
+
+    NameProfile(kNewProfile, "");  // the edited profile loses its name
+    ClearTimeStamp();
+    Click(kImport);  // an import applies by itself
+    ChooseFile(exported);
+    WaitForTheFiles();
+    EXPECT_EQ("saved", ProfileText(0, "ProFileName"));
+    EXPECT_TRUE(FileExists(exported)) << "the chosen file is kept";
 }
 
 TEST_F(OptionEndToEnd, ASecondOptionEndsAndLeavesTheFirst)
