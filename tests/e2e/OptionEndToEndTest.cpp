@@ -326,6 +326,22 @@ TEST_F(OptionEndToEnd, AnExportedProfileComesBackByImport)
     EXPECT_TRUE(FileExists(exported)) << "the chosen file is kept";
 }
 
+TEST_F(OptionEndToEnd, ImportingTheProfilesOwnFileLoadsItWithoutCopying)
+{
+    StartOption();
+    ClearTimeStamp();
+    Click(kApply);  // writes the profile files
+    WaitForTheFiles();
+    const std::string own = Folder() + "config\\Default0.gmp";
+    ASSERT_TRUE(WritePrivateProfileStringA("Setting", "ProFileName", "on disk", own.c_str()));
+    ClearTimeStamp();
+    Click(kImport);
+    ChooseFile(own);
+    WaitForTheFiles();
+    EXPECT_EQ("on disk", ProfileText(0, "ProFileName"));  // loaded, then saved by the apply
+    EXPECT_FALSE(GetFileAttributesA(own.c_str()) & FILE_ATTRIBUTE_HIDDEN) << "the file was copied onto itself";
+}
+
 TEST_F(OptionEndToEnd, ASecondOptionEndsAndLeavesTheFirst)
 {
     StartOption();
