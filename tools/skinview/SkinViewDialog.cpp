@@ -95,7 +95,10 @@ void SkinViewDialog::CreateSkinControl(int key, const SkinControlPos& pos, const
                                                                      : Keep<CSkinSpinEdit>(m_controls);
         if (spin.Create(r.left, r.top, r.right, r.bottom, Handle(), 300 + key)) {
             spin.SetSkin(r.left, r.top, r.right, r.bottom, p.normal, p.over, p.down, p.disable);
-            spin.SetValue(KindOf(SkinFile(), key) == Kind::LevelSpin ? 1 : 128);
+            // The ranges their windows give them: light speeds 1-12, colour components 0-255.
+            const bool level = KindOf(SkinFile(), key) == Kind::LevelSpin;
+            spin.SetRange(level ? 1 : 0, level ? 12 : 255);
+            spin.SetValue(level ? 1 : 128);
         }
         return;
     }
