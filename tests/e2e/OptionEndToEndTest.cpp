@@ -12,6 +12,7 @@
 #include "SettingsBlock.h"
 #include "SkinControlPos.h"
 #include "SuiteFixture.h"
+#include "SyntheticMouse.h"
 
 namespace {
 
@@ -80,14 +81,7 @@ protected:
     // Moves the real cursor to a client point of a window (Option's main window by default).
     void MouseTo(int x, int y, HWND window = OptionWindow()) const
     {
-        POINT p{x, y};
-        ClientToScreen(window, &p);
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-        input.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        SendInput(1, &input, sizeof input);
+        const POINT p = SendMouseMove(window, x, y);
         POINT now{};
         PumpUntil([&] { return GetCursorPos(&now) && now.x == p.x && now.y == p.y; }, 1000);
         PumpUntil([] { return false; }, 80);

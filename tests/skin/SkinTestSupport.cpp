@@ -7,6 +7,7 @@
 #include "MessageLoop.h"
 #include "SkinFolder.h"
 #include "SkinMessages.h"
+#include "SyntheticMouse.h"
 
 std::ostream& operator<<(std::ostream& out, const Notice& n)
 {
@@ -67,14 +68,7 @@ void Pump(int milliseconds)
 
 void MouseTo(HWND window, int x, int y)
 {
-    POINT p{x, y};
-    ClientToScreen(window, &p);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(p.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    input.mi.dy = MulDiv(p.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
+    const POINT p = SendMouseMove(window, x, y);
     POINT now{};
     for (int i = 0; i < 50 && GetCursorPos(&now) && (now.x != p.x || now.y != p.y); ++i) Pump(10);
     Pump(40);
