@@ -3,30 +3,15 @@
 #include <windows.h>
 
 #include "KeyCodeTable.h"
+#include "SyntheticInput.h"
 
 namespace {
 
 bool IsModifierUsage(uint8_t usage) { return usage >= 0xE0 && usage <= 0xE7; }
 
-bool IsExtended(uint16_t vk)
-{
-    switch (vk) {
-    case VK_INSERT: case VK_DELETE: case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_NUMLOCK: case VK_DIVIDE:
-    case VK_LWIN: case VK_RWIN: case VK_APPS: case VK_RCONTROL: case VK_RMENU: case VK_SNAPSHOT:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void SendKey(uint16_t vk, bool down)
 {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = (down ? 0 : KEYEVENTF_KEYUP) | (IsExtended(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
+    INPUT input = KeyInput(vk, down);
     SendInput(1, &input, sizeof input);
 }
 
