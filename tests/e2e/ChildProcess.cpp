@@ -9,7 +9,8 @@ bool ChildProcess::Start(const std::string& program, const std::string& argument
     std::vector<char> writable(commandLine.begin(), commandLine.end());
     writable.push_back('\0');
     const std::string folder = program.substr(0, program.find_last_of('\\'));
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     if (!CreateProcessA(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &info))

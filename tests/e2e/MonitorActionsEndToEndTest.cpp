@@ -94,7 +94,9 @@ TEST_F(MonitorActionsEndToEnd, AHeldKeyButtonTypesOnceThenRepeatsAndReleasesAltL
     }
     EXPECT_GE(retypes, 2) << spy.Sequence();
     EXPECT_LE(retypes, 7) << spy.Sequence();
-    if (keys.size() > 4) EXPECT_GE(keys[2].Ms - keys[1].Ms, 950.0) << "the first repeat came too early";
+    if (keys.size() > 4) {
+        EXPECT_GE(keys[2].Ms - keys[1].Ms, 950.0) << "the first repeat came too early";
+    }
 }
 
 TEST_F(MonitorActionsEndToEnd, ADpiEventWritesItsTextAndAnUnpluggedCopyDataIsNotPosted)

@@ -111,8 +111,9 @@ TEST_F(MonitorEndToEnd, UnplugStopsATransferAndReplugSendsEverything)
         if (l.Type == 'P' && l.Data == "0") unplugged = l.Ms;
     ASSERT_NE(0u, unplugged) << "vmouse never reported the unplug";
     for (const TranscriptLine& l : lines)
-        if ((l.Type == 'F' || l.Type == 'W') && l.Ms > unplugged)
+        if ((l.Type == 'F' || l.Type == 'W') && l.Ms > unplugged) {
             EXPECT_LE(l.Ms - unplugged, 350u) << "sent " << l.Ms - unplugged << " ms after the unplug: " << l.Data;
+        }
     EXPECT_EQ(0, CIniFile(Folder() + "config.ini").GetInt("Setting", "Device", -1));
 
     const size_t before = FrameTexts(lines).size();
