@@ -29,6 +29,7 @@ dist: win32 native
 	@rm -rf dist
 	@cmake --install build/win32 --prefix dist >/dev/null
 	@build/native/bin/skingen resources/skins dist/skins
+	@tools/build-manual.sh dist/skins "dist/User Manual.pdf"
 	@echo "program folder: dist/"
 
 test: setup

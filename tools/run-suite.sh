@@ -16,6 +16,7 @@ if [ "$arch" = win64 ]; then
   rm -rf "$folder"
   cmake --install build/win64 --prefix "$folder" >/dev/null || exit 1
   cp -r dist/skins "$folder/"
+  cp "dist/User Manual.pdf" "$folder/"
 fi
 
 wine_env "$arch" "$root"

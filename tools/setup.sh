@@ -10,6 +10,7 @@ packages=(
   wine wine32:i386 wine64
   xvfb xauth x11-utils x11-xkb-utils xdotool imagemagick
   libcairo2-dev libpango1.0-dev libturbojpeg0-dev fonts-dejavu-core
+  weasyprint
 )
 
 missing=()
