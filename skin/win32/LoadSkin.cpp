@@ -31,18 +31,21 @@ bool LoadSkin(HWND window, const std::string& skinFile, const std::vector<int>& 
     LoadNamed(value("SCREEN", "Mask"), images.mask, ignored);
     // The Normal picture is both the background and the first state picture: one decode.
     LoadNamed(value("SCREEN", "Normal"), images.background, images.size);
-    UniqueGdi<HBITMAP> over, down, disable;
-    LoadNamed(value("SCREEN", "Over"), over, ignored);
-    LoadNamed(value("SCREEN", "Down"), down, ignored);
-    LoadNamed(value("SCREEN", "Disable"), disable, ignored);
-
     if (images.size.cx > 0 && images.size.cy > 0) {
         MoveWindow(window, 0, 0, images.size.cx, images.size.cy, TRUE);
     }
-    const SkinPictures pictures{images.background.get(), over.get(), down.get(), disable.get()};
+    // The other state pictures serve only the controls: a skin without any decodes none of them.
+    UniqueGdi<HBITMAP> over, down, disable;
+    bool statesLoaded = false;
     for (int key : keys) {
-        const SkinControlPos pos = ParseButtonPos(value("BUTTONPOS", std::to_string(key).c_str()));
-        createControl(key, pos, pictures);
+        const std::string place = value("BUTTONPOS", std::to_string(key).c_str());
+        if (!statesLoaded && !place.empty()) {
+            LoadNamed(value("SCREEN", "Over"), over, ignored);
+            LoadNamed(value("SCREEN", "Down"), down, ignored);
+            LoadNamed(value("SCREEN", "Disable"), disable, ignored);
+            statesLoaded = true;
+        }
+        createControl(key, ParseButtonPos(place), {images.background.get(), over.get(), down.get(), disable.get()});
     }
     return found;
 }

@@ -223,8 +223,9 @@ TEST_F(OptionEndToEnd, AnExportedProfileComesBackByImport)
     const std::string exported = Folder() + "saved.gmp";
     m_ui.Click(kExport);
     ChooseFile(exported);
-    ASSERT_TRUE(PumpUntil([&] { return FileExists(exported); }, 5000)) << "nothing exported";
-    EXPECT_EQ("saved", CIniFile(exported).GetString("Setting", "ProFileName", ""));
+    // The file appears with its first entry: wait for the whole profile.
+    const auto exportedName = [&] { return CIniFile(exported).GetString("Setting", "ProFileName", ""); };
+    EXPECT_TRUE(PumpUntil([&] { return exportedName() == "saved"; }, 5000)) << "exported: \"" << exportedName() << '"';
 
     NameProfile(kNewProfile, "");  // the edited profile loses its name
     ClearTimeStamp();
