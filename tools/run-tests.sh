@@ -7,7 +7,7 @@ root=$PWD
 source tools/wine-session.sh
 
 arch=$(wine_arch)
-make -s native win32 || exit 1
+make -s native win32 dist || exit 1
 [ "$arch" = win64 ] && { make -s win64 || exit 1; }
 [ "$arch" = win64 ] && echo "note: this kernel cannot run 32-bit programs; testing the 64-bit build under Wine"
 
