@@ -2,6 +2,7 @@
 // programs) on screen. One instance; Monitor starts it and closes it.
 #include <windows.h>
 
+#include "MessageLoop.h"
 #include "NoticeHost.h"
 #include "ProcessLink.h"
 #include "ProgramFolder.h"
@@ -13,18 +14,13 @@ constexpr char kHeraldMutex[] = "Trevon_470-2280_Gaming_Mouse_Normal_OSD_Mutex";
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     // A second start ends at once, and so does a start while another program owns the title.
     UniqueHandle mutex(CreateMutexA(nullptr, FALSE, kHeraldMutex));
     if (GetLastError() == ERROR_ALREADY_EXISTS || FindWindowA(nullptr, kNoticeTitle)) return 0;
 
     NoticeHost host(GetProgramFolder());
-    if (!host.Create(instance)) return 1;
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return 0;
+    if (!host.Create()) return 1;
+    return RunMessageLoop();
 }

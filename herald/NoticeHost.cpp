@@ -9,29 +9,13 @@ constexpr char kHostClass[] = "HeraldHost";
 
 }  // namespace
 
-bool NoticeHost::Create(HINSTANCE instance)
+bool NoticeHost::Create()
 {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = &NoticeHost::Procedure;
-    wc.hInstance = instance;
-    wc.lpszClassName = kHostClass;
-    RegisterClassA(&wc);
-    if (!m_overlay.Create(instance)) return false;
-    return CreateWindowExA(WS_EX_TOOLWINDOW, kHostClass, kNoticeTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
-                           this) != nullptr;
+    if (!m_overlay.Create()) return false;
+    return Window::Create(kHostClass, kNoticeTitle, WS_POPUP, WS_EX_TOOLWINDOW, 0, 0, 0, 0);
 }
 
-LRESULT CALLBACK NoticeHost::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_NCCREATE) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<NoticeHost*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    return self ? self->OnMessage(hwnd, message, wParam, lParam) : DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-LRESULT NoticeHost::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT NoticeHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case kMsgNotice: {
@@ -46,13 +30,13 @@ LRESULT NoticeHost::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
                  static_cast<unsigned long>(lParam) & 0xFFFF);
         return 0;
     case WM_CLOSE:
-        DestroyWindow(hwnd);
+        DestroyWindow(Handle());
         return 0;
     case WM_DESTROY:
         m_overlay.Destroy();
         PostQuitMessage(0);
         return 0;
     default:
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        return Default(message, wParam, lParam);
     }
 }

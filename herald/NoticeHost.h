@@ -7,16 +7,18 @@
 #include <string>
 
 #include "NoticeOverlay.h"
+#include "Window.h"
 
-class NoticeHost {
+class NoticeHost : public Window {
 public:
     explicit NoticeHost(std::string folder) : m_folder(std::move(folder)) {}
 
-    bool Create(HINSTANCE instance);
+    bool Create();
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     std::string m_folder;
     NoticeOverlay m_overlay;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Gdi.h"
+
 namespace {
 
 constexpr UINT_PTR kHoldTimer = 1;
@@ -28,41 +30,32 @@ SIZE TextSize(HDC dc, HFONT font, const std::string& text)
 {
     SIZE size{0, 0};
     if (text.empty()) return size;
-    HGDIOBJ old = SelectObject(dc, font);
+    SelectScope select(dc, font);
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
     return size;
 }
 
 }  // namespace
 
-bool NoticeOverlay::Create(HINSTANCE instance)
+bool NoticeOverlay::Create()
 {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = &NoticeOverlay::Procedure;
-    wc.hInstance = instance;
-    wc.lpszClassName = kNoticeOverlayClass;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    RegisterClassA(&wc);
     m_captionFont.reset(MakeFont(13, FW_SEMIBOLD));
     m_textFont.reset(MakeFont(22, FW_SEMIBOLD));
-    m_hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,
-                             kNoticeOverlayClass, "", WS_POPUP, 0, 0, kMinWidth, 60, nullptr, nullptr, instance, this);
-    return m_hwnd != nullptr;
+    return Window::Create(kNoticeOverlayClass, "", WS_POPUP,
+                          WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, 0, 0,
+                          kMinWidth, 60);
 }
 
 void NoticeOverlay::Destroy()
 {
-    if (m_hwnd) DestroyWindow(m_hwnd);
-    m_hwnd = nullptr;
+    if (Handle()) DestroyWindow(Handle());
 }
 
 SIZE NoticeOverlay::Measure() const
 {
-    HDC dc = GetDC(m_hwnd);
-    const SIZE caption = TextSize(dc, m_captionFont.get(), m_content.Caption);
-    const SIZE text = TextSize(dc, m_textFont.get(), m_content.Text.empty() ? std::string(" ") : m_content.Text);
-    ReleaseDC(m_hwnd, dc);
+    WindowDc dc(Handle());
+    const SIZE caption = TextSize(dc.get(), m_captionFont.get(), m_content.Caption);
+    const SIZE text = TextSize(dc.get(), m_textFont.get(), m_content.Text.empty() ? std::string(" ") : m_content.Text);
     SIZE size;
     size.cx = std::clamp<LONG>(std::max(caption.cx, text.cx) + 2 * kPadX + kAccentWidth, kMinWidth, kMaxWidth);
     size.cy = 2 * kPadY + text.cy + (caption.cy > 0 ? caption.cy + kLineGap : 0);
@@ -71,94 +64,82 @@ SIZE NoticeOverlay::Measure() const
 
 void NoticeOverlay::Show(const NoticeContent& content)
 {
-    if (!m_hwnd) return;
+    if (!Handle()) return;
     m_content = content;
-    SetWindowTextA(m_hwnd, content.Line().c_str());
+    SetWindowTextA(Handle(), content.Line().c_str());
     const SIZE size = Measure();
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int x = work.left + (work.right - work.left - size.cx) / 2;
     const int y = work.bottom - kBottomMargin - size.cy;
-    SetWindowRgn(m_hwnd, CreateRoundRectRgn(0, 0, size.cx + 1, size.cy + 1, kCorner, kCorner), FALSE);
+    SetWindowRgn(Handle(), CreateRoundRectRgn(0, 0, size.cx + 1, size.cy + 1, kCorner, kCorner), FALSE);
     m_alpha = kOpaque;
-    SetLayeredWindowAttributes(m_hwnd, 0, m_alpha, LWA_ALPHA);
-    SetWindowPos(m_hwnd, HWND_TOPMOST, x, y, size.cx, size.cy, SWP_NOACTIVATE);
-    ShowWindow(m_hwnd, SW_SHOWNOACTIVATE);
-    InvalidateRect(m_hwnd, nullptr, FALSE);
-    UpdateWindow(m_hwnd);
-    KillTimer(m_hwnd, kFadeTimer);
-    SetTimer(m_hwnd, kHoldTimer, kHoldMs, nullptr);
+    SetLayeredWindowAttributes(Handle(), 0, m_alpha, LWA_ALPHA);
+    SetWindowPos(Handle(), HWND_TOPMOST, x, y, size.cx, size.cy, SWP_NOACTIVATE);
+    ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+    InvalidateRect(Handle(), nullptr, FALSE);
+    UpdateWindow(Handle());
+    KillTimer(Handle(), kFadeTimer);
+    SetTimer(Handle(), kHoldTimer, kHoldMs, nullptr);
 }
 
 void NoticeOverlay::OnTimer(UINT_PTR id)
 {
     if (id == kHoldTimer) {
-        KillTimer(m_hwnd, kHoldTimer);
-        SetTimer(m_hwnd, kFadeTimer, kFadeStepMs, nullptr);
+        KillTimer(Handle(), kHoldTimer);
+        SetTimer(Handle(), kFadeTimer, kFadeStepMs, nullptr);
         return;
     }
     if (id != kFadeTimer) return;
     if (m_alpha <= kFadeStep) {
-        KillTimer(m_hwnd, kFadeTimer);
+        KillTimer(Handle(), kFadeTimer);
         m_alpha = 0;
-        ShowWindow(m_hwnd, SW_HIDE);
+        ShowWindow(Handle(), SW_HIDE);
         return;
     }
     m_alpha = static_cast<BYTE>(m_alpha - kFadeStep);
-    SetLayeredWindowAttributes(m_hwnd, 0, m_alpha, LWA_ALPHA);
+    SetLayeredWindowAttributes(Handle(), 0, m_alpha, LWA_ALPHA);
 }
 
 void NoticeOverlay::Paint(HDC dc) const
 {
     RECT client;
-    GetClientRect(m_hwnd, &client);
+    GetClientRect(Handle(), &client);
     const int w = client.right, h = client.bottom;
     // Drawn off screen and copied in one go, so a replaced notice never flickers.
-    HDC memory = CreateCompatibleDC(dc);
-    UniqueGdi<HBITMAP> bitmap(CreateCompatibleBitmap(dc, w, h));
-    HGDIOBJ oldBitmap = SelectObject(memory, bitmap.get());
-
-    UniqueGdi<HBRUSH> panel(CreateSolidBrush(kPanel));
-    UniqueGdi<HPEN> rim(CreatePen(PS_SOLID, 1, kRim));
-    HGDIOBJ oldBrush = SelectObject(memory, panel.get());
-    HGDIOBJ oldPen = SelectObject(memory, rim.get());
-    RoundRect(memory, 0, 0, w, h, kCorner, kCorner);
-    SelectObject(memory, oldPen);
-    SelectObject(memory, oldBrush);
+    OffscreenBitmap memory(dc, w, h);
+    {
+        UniqueGdi<HBRUSH> panel(CreateSolidBrush(kPanel));
+        UniqueGdi<HPEN> rim(CreatePen(PS_SOLID, 1, kRim));
+        SelectScope brush(memory.get(), panel.get());
+        SelectScope pen(memory.get(), rim.get());
+        RoundRect(memory.get(), 0, 0, w, h, kCorner, kCorner);
+    }
 
     UniqueGdi<HBRUSH> accent(CreateSolidBrush(kAccent));
     const RECT bar{0, 0, kAccentWidth, h};
-    FillRect(memory, &bar, accent.get());
+    FillRect(memory.get(), &bar, accent.get());
 
-    SetBkMode(memory, TRANSPARENT);
+    SetBkMode(memory.get(), TRANSPARENT);
     int top = kPadY;
     const int left = kAccentWidth + kPadX;
     if (!m_content.Caption.empty()) {
-        HGDIOBJ old = SelectObject(memory, m_captionFont.get());
-        SetTextColor(memory, kAccent);
+        SelectScope font(memory.get(), m_captionFont.get());
+        SetTextColor(memory.get(), kAccent);
         RECT line{left, top, w - kPadX, h};
-        top += DrawTextA(memory, m_content.Caption.c_str(), -1, &line, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX) +
+        top += DrawTextA(memory.get(), m_content.Caption.c_str(), -1, &line, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX) +
                kLineGap;
-        SelectObject(memory, old);
     }
-    HGDIOBJ old = SelectObject(memory, m_textFont.get());
-    SetTextColor(memory, kTextColour);
+    SelectScope font(memory.get(), m_textFont.get());
+    SetTextColor(memory.get(), kTextColour);
     RECT line{left, top, w - kPadX, h - kPadY};
-    DrawTextA(memory, m_content.Text.c_str(), -1, &line, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    SelectObject(memory, old);
-
-    BitBlt(dc, 0, 0, w, h, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, oldBitmap);
-    DeleteDC(memory);
+    DrawTextA(memory.get(), m_content.Text.c_str(), -1, &line,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    memory.CopyTo(dc);
 }
 
-LRESULT CALLBACK NoticeOverlay::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT NoticeOverlay::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<NoticeOverlay*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     switch (message) {
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
@@ -167,16 +148,14 @@ LRESULT CALLBACK NoticeOverlay::Procedure(HWND hwnd, UINT message, WPARAM wParam
     case WM_ERASEBKGND:
         return 1;
     case WM_TIMER:
-        if (self) self->OnTimer(wParam);
+        OnTimer(wParam);
         return 0;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        if (self) self->Paint(dc);
-        EndPaint(hwnd, &ps);
+        PaintDc paint(Handle());
+        Paint(paint.get());
         return 0;
     }
     default:
-        return DefWindowProcA(hwnd, message, wParam, lParam);
+        return Default(message, wParam, lParam);
     }
 }

@@ -7,28 +7,29 @@
 
 #include "NoticeContent.h"
 #include "UniqueResource.h"
+#include "Window.h"
 
 constexpr char kNoticeOverlayClass[] = "HeraldNotice";
 
-class NoticeOverlay {
+class NoticeOverlay : public Window {
 public:
     static constexpr UINT kHoldMs = 1500;
     static constexpr UINT kFadeStepMs = 30;
     static constexpr BYTE kOpaque = 235;
     static constexpr BYTE kFadeStep = 24;
 
-    bool Create(HINSTANCE instance);
+    bool Create();
     void Destroy();
     void Show(const NoticeContent& content);
-    HWND Handle() const { return m_hwnd; }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void OnTimer(UINT_PTR id);
     void Paint(HDC dc) const;
     SIZE Measure() const;
 
-    HWND m_hwnd = nullptr;
     UniqueGdi<HFONT> m_captionFont;
     UniqueGdi<HFONT> m_textFont;
     NoticeContent m_content;

@@ -128,7 +128,9 @@ TEST_F(MediaControlTest, HeldVolumeKeyRepeatsEvery300MillisecondsUntilReleased)
         EXPECT_GE(inputs.size(), 2u * 3);
         EXPECT_LE(inputs.size(), 2u * 4);
         for (const RecordedInput& r : inputs) EXPECT_EQ(c.Key, r.Input.ki.wVk);
-        if (inputs.size() >= 4) EXPECT_NEAR(300, inputs[2].AtMs - inputs[0].AtMs, 60);
+        if (inputs.size() >= 4) {
+            EXPECT_NEAR(300, inputs[2].AtMs - inputs[0].AtMs, 60);
+        }
     }
 }
 
