@@ -1,7 +1,5 @@
 #include "CProfileDlg.h"
 
-#include <shlobj.h>
-
 #include <cstring>
 
 #include "FileDialog.h"
@@ -70,10 +68,7 @@ LRESULT CProfileDlg::OnCommand(UINT id, UINT code, HWND control)
 
 void CProfileDlg::Browse()
 {
-    char desktop[MAX_PATH] = {};
-    SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
-    const std::string chosen = AskFilePath(
-        Handle(), {"exe file(*.exe)|*.EXE|", "exe", std::string(desktop) + "\\.exe", OFN_HIDEREADONLY, false});
+    const std::string chosen = AskProgramPath(Handle());
     if (!chosen.empty()) m_program.SetText(chosen);
 }
 

@@ -1,10 +1,6 @@
 #include "CLaunchProgramDlg.h"
 
-#include <commdlg.h>
-#include <shlobj.h>
-
-#include <cstdio>
-
+#include "FileDialog.h"
 #include "OptionResources.h"
 
 CLaunchProgramDlg::CLaunchProgramDlg()
@@ -37,19 +33,8 @@ BOOL CLaunchProgramDlg::OnInitDialog()
 
 void CLaunchProgramDlg::Browse()
 {
-    char desktop[MAX_PATH] = {};
-    SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
-    char file[MAX_PATH] = {};
-    std::snprintf(file, sizeof file, "%s\\.exe", desktop);
-    OPENFILENAMEA open{};
-    open.lStructSize = sizeof open;
-    open.hwndOwner = Handle();
-    open.lpstrFilter = "exe file(*.exe)\0*.EXE\0";
-    open.lpstrFile = file;
-    open.nMaxFile = sizeof file;
-    open.lpstrDefExt = "exe";
-    open.Flags = OFN_HIDEREADONLY;
-    if (GetOpenFileNameA(&open)) m_path.SetText(file);
+    const std::string chosen = AskProgramPath(Handle());
+    if (!chosen.empty()) m_path.SetText(chosen);
 }
 
 LRESULT CLaunchProgramDlg::OnCommand(UINT id, UINT code, HWND control)

@@ -1,4 +1,4 @@
-// The standard open and save dialogs as Option uses them.
+// The standard open and save dialogs as the programs use them.
 #pragma once
 
 #include <windows.h>
@@ -16,3 +16,5 @@ struct FileDialogRequest {
 
 // The chosen full path, or empty when the user cancelled.
 std::string AskFilePath(HWND owner, const FileDialogRequest& request);
+// Asks for a program to run: an .exe, starting on the user's desktop.
+std::string AskProgramPath(HWND owner);

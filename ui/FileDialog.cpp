@@ -1,5 +1,7 @@
 #include "FileDialog.h"
 
+#include <shlobj.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -21,4 +23,11 @@ std::string AskFilePath(HWND owner, const FileDialogRequest& request)
     dialog.Flags = OFN_EXPLORER | request.flags;
     const BOOL chosen = request.save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
     return chosen ? std::string(path.data()) : std::string();
+}
+
+std::string AskProgramPath(HWND owner)
+{
+    char desktop[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
+    return AskFilePath(owner, {"exe file(*.exe)|*.EXE|", "exe", std::string(desktop) + "\\.exe", OFN_HIDEREADONLY, false});
 }
