@@ -113,11 +113,8 @@ TEST_F(OptionBenchmark, Figures)
         ui.MouseTo((apply.left + apply.right) / 2, (apply.top + apply.bottom) / 2);
         OptionDriver::Press(MOUSEEVENTF_LEFTDOWN);
         const size_t before = FrameTexts(Transcript()).size();
-        INPUT up{};
-        up.type = INPUT_MOUSE;
-        up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
         const Stopwatch clock;
-        SendInput(1, &up, sizeof up);
+        OptionDriver::SendButton(MOUSEEVENTF_LEFTUP);
         while (ui.OkAndApplyEnabled() && clock.Ms() < 2000) Sleep(1);
         while (!ui.OkAndApplyEnabled() && clock.Ms() < 20000) Sleep(1);
         applies.push_back(clock.Ms());

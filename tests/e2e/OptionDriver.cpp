@@ -63,12 +63,17 @@ void OptionDriver::MouseTo(int x, int y, HWND window) const
     Settle(80);
 }
 
-void OptionDriver::Press(DWORD flag)
+void OptionDriver::SendButton(DWORD flag)
 {
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flag;
     SendInput(1, &input, sizeof input);
+}
+
+void OptionDriver::Press(DWORD flag)
+{
+    SendButton(flag);
     Settle(80);
 }
 

@@ -26,6 +26,8 @@ public:
     RECT KeyRect(int key, const char* skin = "skin_main.ini") const;
     // Moves the real cursor to a client point of a window (the main window by default).
     void MouseTo(int x, int y, HWND window = Window()) const;
+    // Sends one mouse button event (MOUSEEVENTF_LEFTDOWN, ...) at once; Press also lets it arrive.
+    static void SendButton(DWORD flag);
     static void Press(DWORD flag);
     void Click(int key, HWND window = Window(), const char* skin = "skin_main.ini") const;
     // Types letters and digits as their keys, without Shift.

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "CSkinMenu.h"
+#include "Gdi.h"
 #include "MenuFrameHook.h"
 #include "SkinTestSupport.h"
 
@@ -41,13 +42,12 @@ void CALLBACK LookAtTheMenu(HWND owner, UINT, UINT_PTR id, DWORD)
         RECT r{};
         GetWindowRect(menu, &r);
         // The display shows what was drawn a moment later: read again until it does.
-        HDC screen = GetDC(nullptr);
+        const WindowDc screen(nullptr);
         for (int i = 0; i < 20; ++i, Sleep(25)) {
-            g_open.corner = GetPixel(screen, r.left, r.top);
-            g_open.inner = GetPixel(screen, r.left + 1, r.top + 1);
+            g_open.corner = GetPixel(screen.get(), r.left, r.top);
+            g_open.inner = GetPixel(screen.get(), r.left + 1, r.top + 1);
             if (g_open.corner == RGB(250, 158, 57) && g_open.inner == RGB(0, 0, 0)) break;
         }
-        ReleaseDC(nullptr, screen);
         for (int i = 0; i < 4; ++i) {
             RECT item{};
             if (GetMenuItemRect(owner, g_menu, i, &item)) g_open.heights[i] = item.bottom - item.top;

@@ -1,6 +1,7 @@
 #include "VirtualMouseWindow.h"
 
 #include "DebugLog.h"
+#include "Gdi.h"
 #include "MouseDescription.h"
 #include "VmouseCommandLine.h"
 
@@ -125,10 +126,8 @@ LRESULT VirtualMouseWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam
 {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
+        PaintDc paint(Handle());
+        Paint(paint.get());
         return 0;
     }
     case WM_ERASEBKGND:
