@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "RoundedPath.h"
+
 namespace {
 
 // Positions in the unit square of the drawing: 0 left, 1 right, 2 wheel click, 3 forward,
@@ -30,16 +32,6 @@ void BodyPath(cairo_t* cr, const Mapper& m)
     cairo_close_path(cr);
 }
 
-void RoundedBox(cairo_t* cr, double x, double y, double w, double h, double r)
-{
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-    cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-    cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
-    cairo_close_path(cr);
-}
-
 void FillStroke(cairo_t* cr, double fr, double fg, double fb, double sr, double sg, double sb, double width)
 {
     cairo_set_source_rgb(cr, fr, fg, fb);
@@ -53,7 +45,7 @@ void FillStroke(cairo_t* cr, double fr, double fg, double fb, double sr, double 
 void SmallKey(cairo_t* cr, const Mapper& m, ArtPoint c, double w, double h)
 {
     const double pw = w * m.a.w, ph = h * m.a.h;
-    RoundedBox(cr, m.X(c.x) - pw / 2, m.Y(c.y) - ph / 2, pw, ph, std::min(pw, ph) / 3);
+    RoundedPath(cr, m.X(c.x) - pw / 2, m.Y(c.y) - ph / 2, pw, ph, std::min(pw, ph) / 3);
     FillStroke(cr, 0.20, 0.21, 0.24, 0.36, 0.38, 0.42, 1.0);
 }
 
@@ -114,7 +106,7 @@ void MouseArt::Draw(cairo_t* cr, const SkinRect& area)
 
     // Wheel with its ridges.
     const double ww = 0.13 * area.w, wh = 0.17 * area.h;
-    RoundedBox(cr, m.X(0.5) - ww / 2, m.Y(0.17) - wh / 2, ww, wh, ww / 2.2);
+    RoundedPath(cr, m.X(0.5) - ww / 2, m.Y(0.17) - wh / 2, ww, wh, ww / 2.2);
     FillStroke(cr, 0.08, 0.08, 0.09, 0.50, 0.52, 0.56, 1.0);
     cairo_set_source_rgba(cr, 1, 1, 1, 0.18);
     cairo_set_line_width(cr, 1.0);

@@ -1,6 +1,7 @@
 #include "SkinPainter.h"
 
 #include "MouseArt.h"
+#include "RoundedPath.h"
 
 #include <cairo.h>
 #include <pango/pangocairo.h>
@@ -29,17 +30,6 @@ Rgb Mix(Rgb a, Rgb b, double t)
 {
     auto m = [t](uint8_t x, uint8_t y) { return static_cast<uint8_t>(std::lround(x + (y - x) * t)); };
     return {m(a.r, b.r), m(a.g, b.g), m(a.b, b.b)};
-}
-
-void RoundedPath(cairo_t* cr, double x, double y, double w, double h, double r)
-{
-    r = std::min({r, w / 2, h / 2});
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-    cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-    cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
-    cairo_close_path(cr);
 }
 
 void OutlinePath(cairo_t* cr, const SkinLayout& l, double inset)
